@@ -1,0 +1,60 @@
+#include "app/AppInfo.h"
+#include "app/StartupConnection.h"
+#include "app/TdmData.h"
+#include "app/ui/TfrmSplash.h"
+#include "app/ui/WidgetPrompter.h"
+#include "shell/TFrmMain.h"
+
+#include <QApplication>
+#include <QThread>
+#include <memory>
+
+namespace {
+
+// The splash window as the connection step sees it.
+class SplashWindow : public StartupSplash
+{
+public:
+    SplashWindow() { recreate(); }
+    void setText(const QString &text) override
+    {
+        if (m_window)
+            m_window->setStatus(text);
+    }
+    void destroy() override { m_window.reset(); }
+    void recreate() override
+    {
+        m_window = std::make_unique<TfrmSplash>();
+        m_window->show();
+        m_window->repaint();
+        QApplication::processEvents();
+    }
+
+private:
+    std::unique_ptr<TfrmSplash> m_window;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(AppInfo::applicationTitle());
+    WidgetPrompter prompter;
+    Prompter::install(&prompter);
+
+    SplashWindow splash;
+    TdmData dmData;
+    if (!connectAtStartup(dmData, splash))
+        return 0;
+
+    splash.setText(QStringLiteral("连接成功，正在登录 ....."));
+    TFrmMain mainWindow;
+    splash.setText(QStringLiteral("连接成功，正在登录 ..."));
+    QThread::msleep(20);
+    splash.setText(QStringLiteral("连接成功，正在登录 ....."));
+    splash.destroy();
+
+    mainWindow.show();
+    return app.exec();
+}
