@@ -1,6 +1,7 @@
 #include "app/AppInfo.h"
 #include "app/StartupConnection.h"
 #include "app/TdmData.h"
+#include "app/ui/ChineseLocale.h"
 #include "app/ui/TfrmSplash.h"
 #include "app/ui/WidgetPrompter.h"
 #include "shell/TFrmMain.h"
@@ -40,6 +41,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::applicationTitle());
+    installChineseLocale();
     WidgetPrompter prompter;
     Prompter::install(&prompter);
 
