@@ -25,6 +25,7 @@ public:
     {
         return QProcess::startDetached(program, arguments);
     }
+    bool printerSetup() override { return false; }
 };
 
 Prompter *installedPrompter = nullptr;

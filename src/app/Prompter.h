@@ -42,6 +42,8 @@ public:
     virtual bool openWithSystem(const QUrl &url) = 0;
     // Starts a program without waiting for it.
     virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
+    // The printer set-up dialog for the program's printer; false on cancel.
+    virtual bool printerSetup() = 0;
 
     static Prompter &current();
     // Installs a prompter (not owned).

@@ -59,6 +59,12 @@ bool ScriptedPrompter::startProgram(const QString &program, const QStringList &a
     return startSucceeds;
 }
 
+bool ScriptedPrompter::printerSetup()
+{
+    prompts.append({QStringLiteral("printer-setup"), QString()});
+    return true;
+}
+
 QDebug operator<<(QDebug debug, const ScriptedPrompter::Prompt &prompt)
 {
     return debug << prompt.kind << prompt.text;

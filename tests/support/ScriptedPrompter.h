@@ -41,6 +41,7 @@ public:
     bool inputText(const QString &title, const QString &label, QString &value) override;
     bool openWithSystem(const QUrl &url) override;
     bool startProgram(const QString &program, const QStringList &arguments) override;
+    bool printerSetup() override;
 
 private:
     QString answerFile(const QString &kind, const FileRequest &request);

@@ -6,6 +6,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 QString qtFileFilter(const QString &filter)
@@ -72,4 +74,17 @@ bool WidgetPrompter::openWithSystem(const QUrl &url) { return QDesktopServices::
 bool WidgetPrompter::startProgram(const QString &program, const QStringList &arguments)
 {
     return QProcess::startDetached(program, arguments);
+}
+
+QPrinter &programPrinter()
+{
+    static QPrinter printer(QPrinter::HighResolution);
+    return printer;
+}
+
+bool WidgetPrompter::printerSetup()
+{
+    QPrintDialog dialog(&programPrinter(), QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("打印设置"));
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -14,7 +14,12 @@ public:
     bool inputText(const QString &title, const QString &label, QString &value) override;
     bool openWithSystem(const QUrl &url) override;
     bool startProgram(const QString &program, const QStringList &arguments) override;
+    bool printerSetup() override;
 };
+
+// The printer every print of the program goes to, set up once per run.
+class QPrinter;
+QPrinter &programPrinter();
 
 // "Access数据库|*.MDB|..." pairs as a Qt file-dialog filter.
 QString qtFileFilter(const QString &filter);
