@@ -3,9 +3,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 QString &programDirOverride()
+{
+    static QString dir;
+    return dir;
+}
+QString &exportFolderOverride()
 {
     static QString dir;
     return dir;
@@ -27,6 +33,18 @@ QString configFile() { return programDir() + QStringLiteral("/config.ini"); }
 QString defaultDataFolder() { return programDir() + QStringLiteral("/data/"); }
 QString reportFolder() { return programDir() + QStringLiteral("/Qr"); }
 QString imagesFolder() { return programDir() + QStringLiteral("/images"); }
+
+QString exportFolder()
+{
+    if (!exportFolderOverride().isEmpty())
+        return exportFolderOverride();
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+    return documents + QStringLiteral("/Varnel导出");
+}
+
+void setExportFolder(const QString &dir) { exportFolderOverride() = dir; }
 
 QString folderWithSeparator(const QString &filePath)
 {

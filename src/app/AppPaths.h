@@ -13,6 +13,9 @@ QString configFile();                 // config.ini
 QString defaultDataFolder();          // data/ with its trailing separator
 QString reportFolder();               // Qr
 QString imagesFolder();               // images
+// Where exported workbooks go: the user's documents, Varnel导出.
+QString exportFolder();
+void setExportFolder(const QString &dir);
 
 // The folder part of a path, ending with a separator ("/a/b/x.mdb" -> "/a/b/").
 QString folderWithSeparator(const QString &filePath);

@@ -12,6 +12,7 @@
 TestProgram::TestProgram(Seed seed)
 {
     AppPaths::setProgramDir(m_dir.path());
+    AppPaths::setExportFolder(m_dir.filePath(QStringLiteral("exports")));
     setCurrentOperator(QString());
     if (seed == WithDatabase) {
         const QString error = DeliveredDatabase::create(path(QStringLiteral("data")));
