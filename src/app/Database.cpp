@@ -118,7 +118,12 @@ bool Database::prepareAndRun(QSqlQuery &query, const QString &sql, const QVarian
     }
     for (auto it = params.cbegin(); it != params.cend(); ++it) {
         const QString name = it.key().startsWith(QLatin1Char(':')) ? it.key() : QLatin1Char(':') + it.key();
-        query.bindValue(name, it.value());
+        // An empty text is text, not NULL: Qt would bind a null QString as NULL.
+        const QVariant &value = it.value();
+        if (value.metaType().id() == QMetaType::QString && value.toString().isNull())
+            query.bindValue(name, QString(QLatin1String("")));
+        else
+            query.bindValue(name, value);
     }
     if (!query.exec()) {
         m_error = query.lastError().text();

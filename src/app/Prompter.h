@@ -32,6 +32,12 @@ public:
     virtual ~Prompter() = default;
 
     virtual int showMsg(const QString &text, int kind) = 0;
+    // A message box of one of the kinds under a title of its own.
+    virtual int showTitledMsg(const QString &title, const QString &text, int kind)
+    {
+        Q_UNUSED(title);
+        return showMsg(text, kind);
+    }
     // Empty when the user cancels.
     virtual QString openFileName(const FileRequest &request) = 0;
     virtual QString saveFileName(const FileRequest &request) = 0;

@@ -110,6 +110,9 @@ void TstDataModule::quotesAreJustText()
     QCOMPARE(dm.QueryInteger(QStringLiteral("select count(*) from t_employee where F_Name like '%' || :v || '%'"),
                              {{QStringLiteral("v"), QStringLiteral("'B")}}),
              1);
+    // An empty text is stored as text, so "F_Dept = ''" finds it.
+    QVERIFY(dm.ExecSql(QStringLiteral("insert into t_employee(F_Code, F_Dept) values('02', :d)"), {{QStringLiteral("d"), QString()}}));
+    QCOMPARE(dm.QueryInteger(QStringLiteral("select count(*) from t_employee where F_Dept = ''")), 1);
     QVERIFY(program.prompter.prompts.isEmpty());
 }
 

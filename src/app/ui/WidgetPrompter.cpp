@@ -21,10 +21,12 @@ QString qtFileFilter(const QString &filter)
     return filters.join(QStringLiteral(";;"));
 }
 
-int WidgetPrompter::showMsg(const QString &text, int kind)
+int WidgetPrompter::showMsg(const QString &text, int kind) { return showTitledMsg(msgTitle(kind), text, kind); }
+
+int WidgetPrompter::showTitledMsg(const QString &title, const QString &text, int kind)
 {
     QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(msgTitle(kind));
+    box.setWindowTitle(title);
     box.setText(text);
     switch (kind) {
     case MsgInformation: box.setIcon(QMessageBox::Information); break;

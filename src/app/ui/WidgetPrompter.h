@@ -8,6 +8,7 @@ class WidgetPrompter : public Prompter
 {
 public:
     int showMsg(const QString &text, int kind) override;
+    int showTitledMsg(const QString &title, const QString &text, int kind) override;
     QString openFileName(const FileRequest &request) override;
     QString saveFileName(const FileRequest &request) override;
     QString existingFolder(const FileRequest &request) override;
