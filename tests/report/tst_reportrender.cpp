@@ -85,6 +85,7 @@ private Q_SLOTS:
     void pageBreaksPutThreeSlipsOnAPage();
     void bandsCarryPageNumbers();
     void longListsRunOntoMorePages();
+    void titleComesFromTheTemplate();
     void pageSetup_data();
     void pageSetup();
 };
@@ -269,6 +270,16 @@ void TstReportRender::longListsRunOntoMorePages()
     // Every row on exactly one page.
     QCOMPARE(all.count(QStringLiteral("员工150\n")), 1);
     QCOMPARE(all.count(QStringLiteral("员工1\n")), 1);
+}
+
+void TstReportRender::titleComesFromTheTemplate()
+{
+    const auto titleOf = [](const QString &text) {
+        return ReportDocument::build(QStringLiteral("frPay"), text, sampleInput()).document->title();
+    };
+    QCOMPARE(titleOf(QStringLiteral("<html><head><title> {{CompanyName}}工资条 </title></head><body>x</body></html>")),
+             QStringLiteral("华兴制衣厂工资条"));
+    QCOMPARE(titleOf(QStringLiteral("<p>x</p>")), QStringLiteral("frPay"));
 }
 
 void TstReportRender::pageSetup_data()

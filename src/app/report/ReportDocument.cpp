@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -70,7 +71,12 @@ ReportDocument::BuildResult ReportDocument::build(const QString &title, const QS
     }
 
     std::unique_ptr<ReportDocument> doc(new ReportDocument);
-    doc->m_title = title;
+    // The template's own <title> names the printout (and its exported files).
+    static const QRegularExpression titleTag(QStringLiteral("<title[^>]*>(.*?)</title>"),
+                                             QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch titleMatch = titleTag.match(renderer.body());
+    const QString ownTitle = titleMatch.hasMatch() ? QTextDocumentFragment::fromHtml(titleMatch.captured(1)).toPlainText().simplified() : QString();
+    doc->m_title = ownTitle.isEmpty() ? title : ownTitle;
     doc->m_master = std::move(master);
     QString styles;
     QString body;

@@ -24,7 +24,8 @@ public:
     };
 
     // Everything the window's answerer is asked happens in here: the
-    // finished document holds texts only.
+    // finished document holds texts only. The title is the template's
+    // <title> when it has one.
     static BuildResult build(const QString &title, const QString &templateText, ReportInput input);
 
     ~ReportDocument() override;
