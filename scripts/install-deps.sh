@@ -6,7 +6,7 @@ set -e
 PACKAGES="cmake make g++ pkg-config
 qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev
 fonts-wqy-microhei qt6-translations-l10n
-libkainjow-mustache-dev libxlsxwriter-dev"
+libkainjow-mustache-dev libxlsxwriter-dev zlib1g-dev"
 
 missing=""
 for p in $PACKAGES; do
