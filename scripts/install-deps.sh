@@ -5,7 +5,7 @@ set -e
 
 PACKAGES="cmake make g++ pkg-config
 qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev
-libxlsxwriter-dev libminizip-dev
+libxlsxwriter-dev libminizip-dev libkainjow-mustache-dev zlib1g-dev
 fonts-wqy-microhei qt6-translations-l10n"
 
 missing=""

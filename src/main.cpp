@@ -1,6 +1,7 @@
 #include "app/AppInfo.h"
 #include "app/StartupConnection.h"
 #include "app/TdmData.h"
+#include "app/report/ui/WidgetReportViewer.h"
 #include "app/ui/ChineseLocale.h"
 #include "app/ui/TfrmSplash.h"
 #include "app/ui/WidgetPrompter.h"
@@ -44,6 +45,8 @@ int main(int argc, char *argv[])
     installChineseLocale();
     WidgetPrompter prompter;
     Prompter::install(&prompter);
+    WidgetReportViewer reportViewer;
+    ReportViewer::install(&reportViewer);
 
     SplashWindow splash;
     TdmData dmData;
