@@ -2,6 +2,7 @@
 
 #include "app/Prompter.h"
 #include "app/TdmData.h"
+#include "app/report/ReportService.h"
 #include "app/ui/DataGrid.h"
 #include "app/ui/ToolIcons.h"
 #include "masterdata/TfrmEmpEdit.h"
@@ -145,6 +146,6 @@ void TfrmEmpMan::onDelete()
         runQuery();
 }
 
-void TfrmEmpMan::onPrint() {}
+void TfrmEmpMan::onPrint() { PrintReport(QStringLiteral("frEmpMan"), grid()->rows()); }
 
-void TfrmEmpMan::onDesign() {}
+void TfrmEmpMan::onDesign() { DesignReport(QStringLiteral("frEmpMan"), grid()->rows()); }

@@ -3,7 +3,10 @@
 
 #include "support/TestProgram.h"
 
+#include "report/ReportTestSupport.h"
+
 #include "app/ui/DataGrid.h"
+#include "app/ui/GridServices.h"
 #include "app/ui/TFrmDispFieldXZ.h"
 
 #include <QAbstractItemModelTester>
@@ -59,6 +62,7 @@ private Q_SLOTS:
     void columnPicker_data();
     void columnPicker();
     void retiredRowsInRed();
+    void printingTakesTheGridAsShown();
 };
 
 void TstDataGrid::modelPassesTheModelChecker()
@@ -238,6 +242,27 @@ void TstDataGrid::retiredRowsInRed()
     QVERIFY(!model.data(model.index(0, 0), Qt::ForegroundRole).isValid());
     QCOMPARE(model.data(model.index(1, 0), Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
     QCOMPARE(model.data(model.index(1, 0), Qt::BackgroundRole).value<QColor>(), QColor(240, 240, 240));
+}
+
+void TstDataGrid::printingTakesTheGridAsShown()
+{
+    TestProgram program;
+    RecordingViewer viewer;
+    DataGrid grid;
+    grid.setColumns(sampleColumns());
+    grid.setRows(sample());
+    grid.setColumnVisible(1, false);
+    grid.clickTitle(0);
+    PrintGrid(&grid, QStringLiteral("工资汇总"), QStringLiteral("日期：自 2026-12-01 至 2026-12-11"), QStringLiteral("date"));
+    QCOMPARE(viewer.previews.size(), 1);
+    const QString html = viewer.previews.first().html;
+    QVERIFY(html.contains(QStringLiteral("工资汇总")));
+    QVERIFY(html.contains(QStringLiteral("编号")));
+    QVERIFY(!html.contains(QStringLiteral("姓名"))); // hidden
+    QVERIFY(!html.contains(QStringLiteral("张三")));
+    QVERIFY(html.contains(QStringLiteral("￥10.00")));
+    QVERIFY(html.contains(QStringLiteral("￥12.63")));
+    QVERIFY(html.indexOf(QStringLiteral("001")) < html.indexOf(QStringLiteral("010"))); // sorted as shown
 }
 
 QTEST_MAIN(TstDataGrid)

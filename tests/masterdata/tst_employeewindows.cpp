@@ -1,6 +1,7 @@
 // The employee windows bound to their store: list, edit dialog, picker.
 
 #include "support/TestProgram.h"
+#include "report/ReportTestSupport.h"
 
 #include "app/ui/DataGrid.h"
 #include "masterdata/TDlgEmpXz.h"
@@ -52,6 +53,7 @@ private Q_SLOTS:
     void addingSeveralInARow();
     void changeModeEditsTheCurrentRow();
     void pickerReturnsTheChosenOrTheGivenCode();
+    void printsTheListAsShown();
 };
 
 void TstEmployeeWindows::listShowsEmployeesInService()
@@ -181,6 +183,24 @@ void TstEmployeeWindows::pickerReturnsTheChosenOrTheGivenCode()
         d->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
     });
     QCOMPARE(PickEmployee(QStringLiteral("01")), QStringLiteral("01")); // confirmed on an empty list
+}
+
+void TstEmployeeWindows::printsTheListAsShown()
+{
+    TestProgram program;
+    addStaff(program.connect());
+    installDeliveredTemplates(program);
+    RecordingViewer viewer;
+    TfrmEmpMan w;
+    w.show();
+    w.tool(Tool::Print)->click();
+    QCOMPARE(viewer.previews.size(), 1);
+    const QString text = viewer.previews.first().pageTexts.join(QLatin1Char('\n'));
+    QVERIFY(text.contains(QStringLiteral("王小明")));
+    QVERIFY(!text.contains(QStringLiteral("赵六"))); // not listed, not printed
+    w.findChild<QToolButton *>(QStringLiteral("tbset"))->click();
+    QCOMPARE(viewer.designs, 1);
+    QVERIFY(program.prompter.prompts.isEmpty());
 }
 
 QTEST_MAIN(TstEmployeeWindows)
