@@ -312,10 +312,8 @@ std::optional<QDateTime> toDateTime(const QVariant &value)
     return QDateTime(date, time);
 }
 
-std::optional<double> toNumber(const QVariant &value)
+bool isNumberType(const QVariant &value)
 {
-    if (value.isNull())
-        return std::nullopt;
     switch (value.metaType().id()) {
     case QMetaType::Double:
     case QMetaType::Float:
@@ -323,11 +321,18 @@ std::optional<double> toNumber(const QVariant &value)
     case QMetaType::LongLong:
     case QMetaType::UInt:
     case QMetaType::ULongLong:
-    case QMetaType::Bool:
-        return value.toDouble();
+        return true;
     default:
-        break;
+        return false;
     }
+}
+
+std::optional<double> toNumber(const QVariant &value)
+{
+    if (value.isNull())
+        return std::nullopt;
+    if (isNumberType(value) || value.metaType().id() == QMetaType::Bool)
+        return value.toDouble();
     bool ok = false;
     const double number = value.toString().trimmed().toDouble(&ok);
     return ok ? std::optional<double>(number) : std::nullopt;

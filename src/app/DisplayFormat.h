@@ -29,6 +29,8 @@ QString plainText(const QVariant &value);
 
 // A date or date-time value, or the stored text "yyyy-MM-dd[ hh:mm:ss]".
 std::optional<QDateTime> toDateTime(const QVariant &value);
+// Whether the value is held as a number (not text that reads as one).
+bool isNumberType(const QVariant &value);
 // A number, or text that reads as one.
 std::optional<double> toNumber(const QVariant &value);
 

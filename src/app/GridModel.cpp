@@ -38,9 +38,7 @@ void GridModel::setColumns(const GridColumns &columns)
 {
     beginResetModel();
     m_columns = columns;
-    m_fieldIndex.clear();
-    for (const GridColumn &c : m_columns)
-        m_fieldIndex.append(m_rows.fieldIndex(c.field));
+    mapFields();
     endResetModel();
     Q_EMIT footersChanged();
 }
@@ -50,9 +48,7 @@ void GridModel::setRows(RowSet rows)
     beginResetModel();
     m_rows = std::move(rows);
     m_loaded = true;
-    m_fieldIndex.clear();
-    for (const GridColumn &c : m_columns)
-        m_fieldIndex.append(m_rows.fieldIndex(c.field));
+    mapFields();
     endResetModel();
     Q_EMIT footersChanged();
 }
@@ -68,6 +64,13 @@ void GridModel::setRowStyle(RowStyle style)
     m_rowStyle = std::move(style);
     if (rowCount() > 0)
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+void GridModel::mapFields()
+{
+    m_fieldIndex.clear();
+    for (const GridColumn &c : m_columns)
+        m_fieldIndex.append(m_rows.fieldIndex(c.field));
 }
 
 int GridModel::fieldIndex(int column) const

@@ -67,6 +67,7 @@ Q_SIGNALS:
 
 private:
     int fieldIndex(int column) const;
+    void mapFields();
 
     GridColumns m_columns;
     QList<int> m_fieldIndex; // RowSet column of each grid column, -1 when absent

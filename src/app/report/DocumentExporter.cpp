@@ -15,21 +15,6 @@
 
 namespace {
 
-bool isNumber(const QVariant &value)
-{
-    switch (value.metaType().id()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool writeText(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
@@ -175,7 +160,7 @@ bool DocumentExporter::writeXlsx(const PrintDocument &document, const QString &p
             const QVariant &value = row.at(c);
             if (value.isNull())
                 continue;
-            if (isNumber(value))
+            if (DisplayFormat::isNumberType(value))
                 worksheet_write_number(sheet, lxw_row_t(r + 1), lxw_col_t(c), value.toDouble(), nullptr);
             else
                 worksheet_write_string(sheet, lxw_row_t(r + 1), lxw_col_t(c), DisplayFormat::plainText(value).toUtf8().constData(), nullptr);
