@@ -159,6 +159,8 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
             if (const auto colours = m_rowStyle(m_rows, index.row()))
                 return role == Qt::ForegroundRole ? colours->text : colours->background;
         }
+        if (role == Qt::BackgroundRole && c.background.isValid())
+            return c.background;
         return {};
     default:
         return {};
