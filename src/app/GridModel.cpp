@@ -146,6 +146,10 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return c.checkBox ? QVariant() : QVariant(DisplayFormat::formatValue(raw, c.displayFormat));
     case Qt::EditRole:
+        // A number is edited as text: Qt's own number editor keeps two
+        // decimals and would cut a four-decimal price on every edit.
+        if (raw.metaType().id() == QMetaType::Double)
+            return DisplayFormat::plainText(raw);
         return raw;
     case Qt::CheckStateRole:
         if (c.checkBox)

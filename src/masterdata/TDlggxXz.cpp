@@ -70,6 +70,9 @@ TDlggxXz::TDlggxXz(QWidget *parent) : EditDialog(parent)
                         GridColumn::number(QStringLiteral("F_Price"), QStringLiteral("计件单价"),
                                            QStringLiteral("￥,0.00##;-￥,0.00##"), 90),
                         GridColumn::text(QStringLiteral("F_Mem"), QStringLiteral("备注"), 150)});
+    // The stored layout goes on before any rows: rebuilding the columns
+    // later would lose the list's current row.
+    LoadGridLayout(m_grid, windowKey);
     layout->addWidget(m_grid, 1);
 
     auto *popup = new QMenu(this);
@@ -111,15 +114,6 @@ TDlggxXz::TDlggxXz(QWidget *parent) : EditDialog(parent)
     connect(m_grid, &DataGrid::rowDoubleClicked, this, &QDialog::accept);
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
-}
-
-void TDlggxXz::showEvent(QShowEvent *event)
-{
-    if (!m_layoutLoaded) {
-        m_layoutLoaded = true;
-        LoadGridLayout(m_grid, windowKey);
-    }
-    EditDialog::showEvent(event);
 }
 
 void TDlggxXz::listAll()

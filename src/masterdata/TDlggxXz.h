@@ -19,15 +19,11 @@ public:
     // The steps that pass the filters.
     void search();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     QLineEdit *m_code;
     QLineEdit *m_name;
     QComboBox *m_product;
     DataGrid *m_grid;
-    bool m_layoutLoaded = false;
 };
 
 // Lets the operator choose a process step; returns its F_ID, or the step

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,12 +45,12 @@ WindowSpec productWindowSpec()
 GridColumns stepColumns()
 {
     return {GridColumn::text(QStringLiteral("F_gxCode"), QStringLiteral("工序编号"), 80).withBackground(QColor(0, 255, 255)),
-            GridColumn::text(QStringLiteral("F_Name"), QStringLiteral("工序名称"), 120),
+            GridColumn::text(QStringLiteral("F_Name"), QStringLiteral("工序名称"), 110),
             GridColumn::text(QStringLiteral("F_spec"), QStringLiteral("规格"), 80),
             GridColumn::text(QStringLiteral("F_type"), QStringLiteral("类型"), 80),
             GridColumn::text(QStringLiteral("F_unit"), QStringLiteral("单位"), 50),
             GridColumn::number(QStringLiteral("F_Price"), QStringLiteral("工价"), priceFormat, 90).withSum(),
-            GridColumn::text(QStringLiteral("F_Mem"), QStringLiteral("备注"), 160)};
+            GridColumn::text(QStringLiteral("F_Mem"), QStringLiteral("备注"), 100)};
 }
 
 int rowOfText(const DataGrid *grid, const QString &field, const QString &value)
@@ -130,6 +131,9 @@ TFrmGoodMan::TFrmGoodMan(QWidget *parent) : WorkWindow(productWindowSpec(), pare
     m_steps->setEditable(true);
     // Double-click opens the step dialog; typing or F2 changes the cell.
     m_steps->view()->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    // The last column takes what room is left, so neither list ends in a grey strip.
+    m_steps->view()->horizontalHeader()->setStretchLastSection(true);
+    grid()->view()->horizontalHeader()->setStretchLastSection(true);
     auto *splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName(QStringLiteral("Splitter1"));
     splitter->setChildrenCollapsible(false);

@@ -108,6 +108,8 @@ TfrmGoodEdit::TfrmGoodEdit(Mode mode, DataGrid *steps, std::function<void(const 
     setTabOrder(m_unit, m_price);
     setTabOrder(m_price, m_disabled);
 
+    // Placing centres the dialog by its size: let it have its own first.
+    adjustSize();
     if (mode == Mode::Change) {
         m_code->setReadOnly(true);
         // The office's tint of a field that cannot be changed (colour 15898019).

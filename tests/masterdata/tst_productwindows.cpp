@@ -289,6 +289,18 @@ void TstProductWindows::changingStepsInPlace()
     QVERIFY(stepId(dm, QStringLiteral("AB05")) > 0);
     QCOMPARE(steps->rows().text(1, QStringLiteral("F_Code")), QStringLiteral("AB05"));
 
+    // A four-decimal price comes back unchanged out of its cell editor.
+    editCell(steps, 0, QStringLiteral("F_Price"), QStringLiteral("123.4567"));
+    QTableView *view = steps->view();
+    const QModelIndex cell = steps->model()->index(0, price);
+    view->setCurrentIndex(cell);
+    view->edit(cell);
+    QWidget *editor = view->indexWidget(cell);
+    QVERIFY(editor);
+    Q_EMIT view->itemDelegate()->commitData(editor);
+    QCoreApplication::processEvents();
+    QCOMPARE(dm.QueryFloat(QStringLiteral("select F_Price from wg_WorkingProduct where F_Code = 'AB01'")), 123.4567);
+
     // A code the product has already is refused and the cell shows the old one.
     editCell(steps, 1, QStringLiteral("F_gxCode"), QStringLiteral("01"));
     QCOMPARE(program.prompter.texts(), QStringList{QStringLiteral("工序编码重复，请重新输入！")});
@@ -355,9 +367,16 @@ void TstProductWindows::theCopyDialog()
     QCOMPARE(program.prompter.texts(QStringLiteral("question")), QStringList{QStringLiteral("真的要删除当前工序 \"\" 吗？")});
     QCOMPARE(grid->rowCount(), 3);
 
+    // A name still being typed in its cell goes into the copy too.
+    QTableView *view = grid->view();
+    view->setCurrentIndex(grid->model()->index(2, grid->columnOf(QStringLiteral("F_Name"))));
+    auto *editor = qobject_cast<QLineEdit *>(view->indexWidget(view->currentIndex()));
+    QVERIFY(editor);
+    editor->setText(QStringLiteral("熨烫包装"));
     child<QPushButton>(&dialog, "BitBtn1")->click();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.copiedName(), QStringLiteral("CD"));
+    QCOMPARE(dm.QueryString(QStringLiteral("select F_Name from wg_WorkingProduct where F_Code = 'CD03'")), QStringLiteral("熨烫包装"));
     QCOMPARE(dm.QueryFloat(QStringLiteral("select F_Price from wg_WorkingProduct where F_Code = 'CD01'")), 20.0);
     QCOMPARE(dm.QueryFloat(QStringLiteral("select F_Price from wg_WorkingProduct where F_Code = 'AB01'")), 12.5);
     QCOMPARE(allSteps(dm).rowCount(), before.rowCount() + 3);
@@ -397,6 +416,7 @@ void TstProductWindows::thePicker()
     whenShown<TDlggxXz>([](TDlggxXz *d) {
         QCOMPARE(d->windowTitle(), QStringLiteral("产品选择"));
         QCOMPARE(d->grid()->rowCount(), 8);
+        QCOMPARE(d->grid()->currentRow(), 0);
         QCOMPARE(d->grid()->model()->column(6).title, QStringLiteral("计件单价"));
         d->grid()->setCurrentRow(3);
         child<QPushButton>(d, "BitBtn2")->click();
