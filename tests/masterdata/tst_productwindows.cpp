@@ -76,6 +76,7 @@ private Q_SLOTS:
     void changingStepsInPlace();
     void deletingTheLastStepOfAProduct();
     void printingNeedsProducts();
+    void theWindowOpensItsDialogs();
     void theCopyDialog();
     void theAssistant();
     void thePicker();
@@ -225,6 +226,12 @@ void TstProductWindows::addingStepsInARow()
     }
     QCOMPARE(shownCodes(w.stepGrid()), (QStringList{"01", "02", "03"}));
     QCOMPARE(dm.QueryString(QStringLiteral("select F_spec from wg_WorkingProduct where F_Code = '衬衫03'")), QStringLiteral("XL"));
+    // Entering a list offers what the steps use, keeping what was typed.
+    auto *unit = child<QComboBox>(&dialog, "cbbUnit");
+    QFocusEvent focusIn(QEvent::FocusIn);
+    QApplication::sendEvent(unit, &focusIn);
+    QCOMPARE(unit->count(), 4); // 件 条 箱 个
+    QCOMPARE(unit->currentText(), QStringLiteral("件"));
 
     code->setText(QStringLiteral("02"));
     child<QPushButton>(&dialog, "Button1")->click();
@@ -339,6 +346,57 @@ void TstProductWindows::printingNeedsProducts()
     w.show();
     w.tool(Tool::Print)->click();
     QCOMPARE(program.prompter.texts(QStringLiteral("information")), QStringList{QStringLiteral("打印功能正在完善中。")});
+}
+
+void TstProductWindows::theWindowOpensItsDialogs()
+{
+    TestProgram program;
+    TdmData &dm = program.connect();
+    {
+        // Changing on an empty list: blank fields, and saving says why not.
+        TFrmGoodMan empty;
+        empty.show();
+        whenShown<TfrmGoodEdit>([](TfrmGoodEdit *d) {
+            QCOMPARE(d->windowTitle(), QStringLiteral("产品工序 - 修改"));
+            QCOMPARE(child<QLineEdit>(d, "edtcode")->text(), QString());
+            child<QPushButton>(d, "Button1")->click();
+            QVERIFY(d->isVisible());
+            child<QPushButton>(d, "Button2")->click();
+        });
+        empty.tool(Tool::Edit)->click();
+        QCOMPARE(program.prompter.texts(), QStringList{QStringLiteral("当前工序编码不能为空！")});
+    }
+    QVERIFY(addCatalogue(dm));
+    TFrmGoodMan w;
+    w.show();
+    // A double-click on a step changes it.
+    whenShown<TfrmGoodEdit>([](TfrmGoodEdit *d) {
+        QCOMPARE(child<QLineEdit>(d, "edtcode")->text(), QStringLiteral("02"));
+        child<QPushButton>(d, "Button2")->click();
+    });
+    w.stepGrid()->setCurrentRow(1);
+    Q_EMIT w.stepGrid()->view()->doubleClicked(w.stepGrid()->model()->index(1, 1));
+
+    whenShown<TDlgCopyGongXu>([](TDlgCopyGongXu *d) {
+        child<QComboBox>(d, "cbbname")->setCurrentIndex(3); // O'K
+        child<QLineEdit>(d, "edtname")->setText(QStringLiteral("O'K 2"));
+        child<QPushButton>(d, "BitBtn1")->click();
+    });
+    child<QPushButton>(&w, "Button1")->click();
+    QCOMPARE(w.currentProduct(), QStringLiteral("O'K 2"));
+    QCOMPARE(shownCodes(w.stepGrid()), (QStringList{"01", "K1"}));
+
+    whenShown<TDlgGongXuXz>([](TDlgGongXuXz *d) {
+        child<QLineEdit>(d, "edtname")->setText(QStringLiteral("GH"));
+        child<QComboBox>(d, "cbbname")->setEditText(QStringLiteral("ABC"));
+        child<QPushButton>(d, "BitBtn1")->click();
+        QCOMPARE(d->grid()->rowCount(), 0);
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    child<QPushButton>(&w, "Button2")->click();
+    QCOMPARE(w.currentProduct(), QStringLiteral("GH"));
+    QCOMPARE(shownCodes(w.stepGrid()), QStringList{QStringLiteral("01")});
+    QCOMPARE(program.prompter.prompts.size(), 1);
 }
 
 void TstProductWindows::theCopyDialog()
