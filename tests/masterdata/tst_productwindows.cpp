@@ -68,6 +68,8 @@ class TstProductWindows : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void moneyFields_data();
+    void moneyFields();
     void theWindowShowsProductsWithTheirSteps();
     void theQueryBar();
     void keysAndTools();
@@ -81,6 +83,38 @@ private Q_SLOTS:
     void theAssistant();
     void thePicker();
 };
+
+void TstProductWindows::moneyFields_data()
+{
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("four decimals kept") << 4 << QStringLiteral("1234.5678") << 1234.5678 << QStringLiteral("￥1,234.5678");
+    QTest::newRow("at least two shown") << 4 << QStringLiteral("0.7") << 0.7 << QStringLiteral("￥0.70");
+    QTest::newRow("a fifth decimal is not taken") << 4 << QStringLiteral("0.12345") << 0.1234 << QStringLiteral("￥0.1234");
+    QTest::newRow("letters are not taken") << 4 << QStringLiteral("a1b.5") << 1.5 << QStringLiteral("￥1.50");
+    QTest::newRow("a negative amount") << 4 << QStringLiteral("-2.5") << -2.5 << QStringLiteral("-￥2.50");
+    QTest::newRow("emptied is nothing") << 4 << QString() << 0.0 << QStringLiteral("￥0.00");
+    QTest::newRow("two decimals for a query") << 2 << QStringLiteral("12.555") << 12.55 << QStringLiteral("￥12.55");
+}
+
+void TstProductWindows::moneyFields()
+{
+    QFETCH(int, decimals);
+    QFETCH(QString, typed);
+    QFETCH(double, value);
+    QFETCH(QString, shown);
+    CurrencyEdit edit(decimals, decimals == 2 ? QStringLiteral("￥,0.00;-￥,0.00") : QStringLiteral("￥,0.00##;-￥,0.00##"));
+    edit.setValue(99);
+    edit.show();
+    edit.selectAll();
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    QTest::keyClicks(&edit, typed);
+    QTest::keyClick(&edit, Qt::Key_Return);
+    QCOMPARE(edit.value(), value);
+    QCOMPARE(edit.text(), shown);
+}
 
 void TstProductWindows::theWindowShowsProductsWithTheirSteps()
 {
