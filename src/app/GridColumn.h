@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QString>
 
@@ -19,6 +20,7 @@ struct GridColumn
     Footer footer = Footer::None;
     QString footerValue;    // shown when footer is Text
     bool checkBox = false;  // a yes/no field shown as a tick box
+    QColor background;      // of the column's cells, unless the row has colours of its own
 
     static GridColumn text(QString field, QString title, int width = 80)
     {
@@ -42,6 +44,7 @@ struct GridColumn
     GridColumn &locked() { readOnly = true; return *this; }
     GridColumn &centred() { alignment = Centre; return *this; }
     GridColumn &asCheckBox() { checkBox = true; alignment = Centre; return *this; }
+    GridColumn &withBackground(QColor colour) { background = std::move(colour); return *this; }
 };
 
 using GridColumns = QList<GridColumn>;

@@ -149,6 +149,10 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return c.checkBox ? QVariant() : QVariant(DisplayFormat::formatValue(raw, c.displayFormat));
     case Qt::EditRole:
+        // A number is edited as text: Qt's own number editor keeps two
+        // decimals and would cut a four-decimal price on every edit.
+        if (raw.metaType().id() == QMetaType::Double)
+            return DisplayFormat::plainText(raw);
         return raw;
     case Qt::CheckStateRole:
         if (c.checkBox)
@@ -162,6 +166,8 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
             if (const auto colours = m_rowStyle(m_rows, index.row()))
                 return role == Qt::ForegroundRole ? colours->text : colours->background;
         }
+        if (role == Qt::BackgroundRole && c.background.isValid())
+            return c.background;
         return {};
     default:
         return {};
