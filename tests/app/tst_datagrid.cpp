@@ -11,6 +11,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void enterMovesToTheNextVisibleColumn();
     void copyingGivesTabSeparatedRows();
     void editsKeepNumbersNumbers();
+    void enterInACellEditorStoresAndMovesOn();
     void columnPicker_data();
     void columnPicker();
     void retiredRowsInRed();
@@ -199,6 +201,27 @@ void TstDataGrid::editsKeepNumbersNumbers()
     QCOMPARE(edited.at(0).at(1).toString(), QStringLiteral("F_Amount"));
     QCOMPARE(edited.at(0).at(2), QVariant(2.5));
     QCOMPARE(model->footerText(2), QStringLiteral("￥13.63"));
+}
+
+void TstDataGrid::enterInACellEditorStoresAndMovesOn()
+{
+    DataGrid grid;
+    grid.setColumns(sampleColumns());
+    grid.setRows(sample());
+    grid.setEditable(true);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    const QModelIndex amount = grid.model()->index(1, 2);
+    grid.view()->setCurrentIndex(amount);
+    grid.view()->edit(amount);
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("0.755"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(grid.view()->currentIndex().column(), 3);
+    QCOMPARE(grid.model()->value(1, 2), QVariant(0.755)); // four decimals survive the editor
+    QCOMPARE(grid.view()->currentIndex().row(), 1);
 }
 
 void TstDataGrid::columnPicker_data()

@@ -116,6 +116,7 @@ private Q_SLOTS:
     void keysActWhereverTheFocusIs();
     void enterMovesOnAndNeverQueries();
     void keysOfDisabledButtonsDoNothing();
+    void aCellEditorKeepsItsKeys();
     void escapeClosesEvenWhenExitIsGrey();
     void doubleClickEdits();
     void savingTheLayout_data();
@@ -224,6 +225,29 @@ void TstWorkWindow::keysOfDisabledButtonsDoNothing()
     QTest::keyClick(w.query, Qt::Key_A, Qt::ControlModifier);
     QVERIFY(program.prompter.prompts.isEmpty());
     QCOMPARE(w.news, 0);
+}
+
+void TstWorkWindow::aCellEditorKeepsItsKeys()
+{
+    TestProgram program;
+    addEmployees(program.connect());
+    EmployeeList w;
+    w.show();
+    QApplication::setActiveWindow(&w);
+    w.grid()->setEditable(true);
+    const QModelIndex name = w.grid()->model()->index(1, 1);
+    w.grid()->view()->setCurrentIndex(name);
+    w.grid()->view()->edit(name);
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(editor);
+    editor->setCursorPosition(0);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QTest::keyClick(editor, Qt::Key_End);
+    QVERIFY(program.prompter.prompts.isEmpty()); // no question to delete the row
+    QCOMPARE(editor->text(), QString());          // the one character went
+    QCOMPARE(w.grid()->currentRow(), 1);          // End stayed in the editor
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QVERIFY(w.isVisible()); // Esc ends the edit, not the window
 }
 
 void TstWorkWindow::escapeClosesEvenWhenExitIsGrey()

@@ -10,6 +10,9 @@ EditDialog::EditDialog(QWidget *parent) : QDialog(parent ? parent : placementOwn
 
 int EditDialog::openModal()
 {
+    // Centre the size the dialog will have, not the one it had before its first layout.
+    if (!testAttribute(Qt::WA_Resized))
+        adjustSize();
     PlaceForm(this, 1);
     return exec();
 }

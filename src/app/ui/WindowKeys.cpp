@@ -12,6 +12,14 @@ bool isMemo(const QWidget *widget)
     return qobject_cast<const QPlainTextEdit *>(widget) || qobject_cast<const QTextEdit *>(widget);
 }
 
+bool isCellEditor(const QWidget *widget)
+{
+    for (const QWidget *w = widget ? widget->parentWidget() : nullptr; w; w = w->parentWidget())
+        if (qobject_cast<const QAbstractItemView *>(w))
+            return true;
+    return false;
+}
+
 bool enterMovesFocus(QWidget *window, QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)

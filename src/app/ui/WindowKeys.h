@@ -10,3 +10,6 @@ bool enterMovesFocus(QWidget *window, QKeyEvent *event);
 
 // Whether the widget is a multi-line memo, where Enter starts a new line.
 bool isMemo(const QWidget *widget);
+
+// Whether the widget is the editor of a grid cell, which keeps its own keys.
+bool isCellEditor(const QWidget *widget);

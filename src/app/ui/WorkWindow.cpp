@@ -276,6 +276,9 @@ bool WorkWindow::eventFilter(QObject *watched, QEvent *event)
 
 bool WorkWindow::handleKey(QKeyEvent *event)
 {
+    // While a cell is edited, Delete, Home, End and Esc belong to the editor.
+    if (isCellEditor(focusWidget()))
+        return false;
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     if (event->key() == Qt::Key_Escape && mods == Qt::NoModifier) {
         onEscape();
