@@ -5,6 +5,7 @@
 #include "app/ui/TfrmSplash.h"
 #include "app/ui/WidgetPrompter.h"
 #include "shell/TFrmMain.h"
+#include "shell/TfrmOperLogin.h"
 
 #include <QApplication>
 #include <QThread>
@@ -57,6 +58,9 @@ int main(int argc, char *argv[])
     splash.setText(QStringLiteral("连接成功，正在登录 ....."));
     splash.destroy();
 
+    // Nobody gets to the main window without logging in.
+    if (TfrmOperLogin::run(LoginRules::Mode::Startup, &mainWindow) != LoginRules::Outcome::LoggedIn)
+        return 0;
     mainWindow.show();
     return app.exec();
 }
