@@ -91,6 +91,7 @@ TFrmLimitGl::TFrmLimitGl(Mode mode, const Operator &op, std::function<void(const
     m_permissions->setUniformItemSizes(true);
     m_permissions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     limitsLabel->setBuddy(m_permissions);
+    m_permissions->viewport()->installEventFilter(this);
     limits->addWidget(m_permissions, 1);
     auto *tickButtons = new QVBoxLayout;
     auto *all = button("Button1", "全选", this);
@@ -132,6 +133,7 @@ TFrmLimitGl::TFrmLimitGl(Mode mode, const Operator &op, std::function<void(const
             if (held.contains(m_permissions->item(i)->text(), Qt::CaseInsensitive))
                 m_permissions->item(i)->setCheckState(Qt::Checked);
     }
+    layOutPermissions();
     setFixedSize(500, 500);
     m_name->setFocus();
 }
@@ -211,6 +213,9 @@ bool TFrmLimitGl::eventFilter(QObject *watched, QEvent *event)
     // The dialog watches the whole application while it is shown.
     if (watched == m_name && event->type() == QEvent::FocusIn)
         refillNames();
+    // Both columns follow the width the list really has.
+    if (watched == m_permissions->viewport() && event->type() == QEvent::Resize)
+        layOutPermissions();
     return EditDialog::eventFilter(watched, event);
 }
 
@@ -220,12 +225,6 @@ void TFrmLimitGl::closeEvent(QCloseEvent *event)
         event->ignore();
     else
         EditDialog::closeEvent(event);
-}
-
-void TFrmLimitGl::resizeEvent(QResizeEvent *event)
-{
-    EditDialog::resizeEvent(event);
-    layOutPermissions();
 }
 
 void TFrmLimitGl::layOutPermissions()
