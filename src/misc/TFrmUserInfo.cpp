@@ -86,7 +86,7 @@ TFrmUserInfo::TFrmUserInfo(QWidget *parent) : EditDialog(parent), m_store(TdmDat
     connect(pressed.at(2), &QPushButton::clicked, this, &TFrmUserInfo::save);
     connect(pressed.at(3), &QPushButton::clicked, this, &QDialog::accept);
 
-    setFixedSize(470, 400);
+    setFixedSize(470, 372);
     load();
     m_boxes.first()->setFocus();
 }

@@ -79,7 +79,7 @@ TfrmAboutInfo::TfrmAboutInfo(QWidget *parent) : QDialog(parent)
     layout->addLayout(bottom);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    setFixedSize(440, 360);
+    setFixedSize(440, 330);
 }
 
 void TfrmAboutInfo::openWebsite() { Prompter::current().openWithSystem(QUrl(AppInfo::publisherWebsite())); }

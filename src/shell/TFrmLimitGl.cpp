@@ -133,8 +133,10 @@ TFrmLimitGl::TFrmLimitGl(Mode mode, const Operator &op, std::function<void(const
             if (held.contains(m_permissions->item(i)->text(), Qt::CaseInsensitive))
                 m_permissions->item(i)->setCheckState(Qt::Checked);
     }
+    resize(540, 100);
     layOutPermissions();
-    setFixedSize(500, 500);
+    // As tall as the fields and both columns of permissions need.
+    setFixedSize(540, qMax(480, sizeHint().height()));
     m_name->setFocus();
 }
 

@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -46,7 +47,8 @@ const char *const pageStyle = R"(
 QWidget#pageBody { background: #fbfcfe; }
 QLabel[role="pageTitle"] { color: #1d3f72; font-size: 20px; font-weight: bold; }
 QLabel[role="pageText"] { color: #5d6b80; }
-QLabel[role="heading"] { color: #1d3f72; font-weight: bold; border-left: 4px solid #f0a030; padding-left: 6px; }
+QLabel[role="heading"] { color: #1d3f72; font-weight: bold; }
+QFrame[role="mark"] { background: #f0a030; border-radius: 2px; }
 QFrame[role="rule"] { color: #d5dde8; }
 QToolButton[role="pageButton"] { border: 1px solid transparent; border-radius: 8px; padding: 4px; color: #24324a; }
 QToolButton[role="pageButton"]:hover { background: #e6effb; border-color: #a9c4ea; }
@@ -321,11 +323,20 @@ void TFrmMain::createPages()
     grid->setVerticalSpacing(4);
     int row = 0;
     auto heading = [&](const char *text) {
-        auto *label = new QLabel(QString::fromUtf8(text), page);
+        auto *heading = new QWidget(page);
+        auto *line = new QHBoxLayout(heading);
+        line->setContentsMargins(0, 0, 0, 0);
+        line->setSpacing(6);
+        auto *mark = new QFrame(heading);
+        mark->setProperty("role", "mark");
+        mark->setFixedSize(4, 16);
+        auto *label = new QLabel(QString::fromUtf8(text), heading);
         label->setProperty("role", "heading");
+        line->addWidget(mark);
+        line->addWidget(label, 1);
         if (row > 0)
             grid->setRowMinimumHeight(row++, 4);
-        grid->addWidget(label, row++, 0, 1, 2);
+        grid->addWidget(heading, row++, 0, 1, 2);
     };
     auto pair = [&](const char *left, const char *right) {
         grid->addWidget(pageButton(page, QString::fromLatin1(left), false), row, 0);
