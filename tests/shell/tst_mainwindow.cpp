@@ -59,7 +59,11 @@ class TstMainWindow : public QObject
 
 private Q_SLOTS:
     void init() { Clock::install(&m_clock); }
-    void cleanup() { Clock::install(nullptr); }
+    void cleanup()
+    {
+        Clock::install(nullptr);
+        WindowRegistry::clear(); // the next main window registers its own
+    }
 
     void backupSchedule_data();
     void backupSchedule();
