@@ -6,8 +6,10 @@
 #include "app/ui/TfrmSplash.h"
 #include "app/ui/WidgetPrompter.h"
 #include "shell/TFrmMain.h"
+#include "shell/TfrmOperLogin.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QThread>
 #include <memory>
 
@@ -30,10 +32,22 @@ public:
         m_window->show();
         m_window->repaint();
         QApplication::processEvents();
+        m_shown.start();
+    }
+    // A connection on the local disk takes a blink: the splash stays long
+    // enough to be seen instead of flickering past.
+    void holdUntilSeen()
+    {
+        while (m_window && m_shown.isValid() && m_shown.elapsed() < minimumShownMs) {
+            QApplication::processEvents();
+            QThread::msleep(10);
+        }
     }
 
 private:
+    static constexpr int minimumShownMs = 900;
     std::unique_ptr<TfrmSplash> m_window;
+    QElapsedTimer m_shown;
 };
 
 } // namespace
@@ -58,8 +72,12 @@ int main(int argc, char *argv[])
     splash.setText(QStringLiteral("连接成功，正在登录 ..."));
     QThread::msleep(20);
     splash.setText(QStringLiteral("连接成功，正在登录 ....."));
+    splash.holdUntilSeen();
     splash.destroy();
 
+    // Nobody gets to the main window without logging in.
+    if (TfrmOperLogin::run(LoginRules::Mode::Startup, &mainWindow) != LoginRules::Outcome::LoggedIn)
+        return 0;
     mainWindow.show();
     return app.exec();
 }
