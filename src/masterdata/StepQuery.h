@@ -25,7 +25,7 @@ struct StepQuery
     // The values a choice offers for the type; empty for the other types.
     static QString choiceStatement(Type type);
 
-    // Codes, products, types and specifications match from their start,
+    // Codes, products, types and sizes (规格) match from their start,
     // step names anywhere, the price exactly. An empty value still filters.
     QString conditions() const;
     QVariantMap params() const;

@@ -206,7 +206,7 @@ void TfrmGoodEdit::save()
     if (m_saved)
         m_saved(s.product.trimmed(), id);
     if (m_mode == Mode::Add && m_continuous->isChecked()) {
-        // The next step of the same product: product, type, specification
+        // The next step of the same product: product, type, size (规格)
         // and unit stay.
         m_code->clear();
         m_name->clear();

@@ -7,7 +7,7 @@
 // A small catalogue of products and steps that the product tests share:
 //   AB   01 裁剪 12.5, 02 缝合 3.25, 03 熨烫 1 (disabled)      上衣 大号
 //   ABC  01 裁剪边 12.5                                      裤子 中号
-//   N    01 打包 2, without type and specification
+//   N    01 打包 2, without type and size (规格)
 //   O'K  01 钉扣 0.8, K1 锁眼 0.5                              上衣 小号
 //   XY   10 包装 2 (disabled: the whole product is)            配件
 inline bool addCatalogue(TdmData &dm)

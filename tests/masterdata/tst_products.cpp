@@ -62,7 +62,7 @@ void TstProducts::query_data()
     QTest::newRow("an empty type still filters") << int(Type::ProductType) << QString() << 0.0 << false
                                                  << QStringList{"AB", "ABC", "O'K"}
                                                  << QStringList{"AB/01", "AB/02", "ABC/01", "O'K/01", "O'K/K1"};
-    QTest::newRow("specification from its start") << int(Type::Spec) << QStringLiteral("中") << 0.0 << false
+    QTest::newRow("size (规格) from its start") << int(Type::Spec) << QStringLiteral("中") << 0.0 << false
                                                   << QStringList{"ABC"} << QStringList{"ABC/01"};
     QTest::newRow("price exactly") << int(Type::Price) << QString() << 12.5 << false << QStringList{"AB", "ABC"}
                                    << QStringList{"AB/01", "ABC/01"};
