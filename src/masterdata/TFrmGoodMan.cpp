@@ -6,7 +6,6 @@
 #include "app/report/ReportService.h"
 #include "app/ui/CurrencyEdit.h"
 #include "app/ui/DataGrid.h"
-#include "app/ui/ToolIcons.h"
 #include "masterdata/TDlgCopyGongXu.h"
 #include "masterdata/TDlgGongXuXz.h"
 #include "masterdata/TfrmGoodEdit.h"
@@ -104,11 +103,7 @@ TFrmGoodMan::TFrmGoodMan(QWidget *parent) : WorkWindow(productWindowSpec(), pare
     m_price->setObjectName(QStringLiteral("cePrice"));
     m_price->setMinimumWidth(150);
     m_price->hide();
-    auto *run = new QToolButton(this);
-    run->setObjectName(QStringLiteral("SpeedButton1"));
-    run->setText(QStringLiteral("查询"));
-    run->setIcon(toolIcon(Tool::Query));
-    run->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QToolButton *run = makeQueryButton();
     m_includeDisabled = new QCheckBox(QStringLiteral("包含已停用"), this);
     m_includeDisabled->setObjectName(QStringLiteral("CheckBox2"));
 
@@ -158,7 +153,6 @@ TFrmGoodMan::TFrmGoodMan(QWidget *parent) : WorkWindow(productWindowSpec(), pare
         box->insertLayout(box->indexOf(splitter) + 1, buttons);
 
     connect(m_type, &QComboBox::currentIndexChanged, this, &TFrmGoodMan::queryTypeChanged);
-    connect(run, &QToolButton::clicked, this, [this] { runQuery(); });
     connect(m_includeDisabled, &QCheckBox::clicked, this, [this] { runQuery(); });
     // Navigation moves the product list without the grid's own signal.
     connect(grid()->view()->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TFrmGoodMan::productMoved);

@@ -3,6 +3,7 @@
 #include "app/Prompter.h"
 #include "app/TdmData.h"
 #include "app/ui/DataGrid.h"
+#include "app/ui/RowNavigator.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,7 +17,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -109,7 +109,7 @@ TfrmEmpEdit::TfrmEmpEdit(Mode mode, DataGrid *list, std::function<void(const QSt
     m_continuous->setVisible(mode == Mode::Add);
     bottom->addWidget(m_continuous);
     if (mode == Mode::Change)
-        bottom->addWidget(buildNavigator());
+        bottom->addWidget(new RowNavigator(m_list, [this] { loadCurrentRow(); }, this));
     bottom->addStretch();
     auto *ok = new QPushButton(QStringLiteral("确定"), this);
     ok->setObjectName(QStringLiteral("Button1"));
@@ -131,36 +131,6 @@ TfrmEmpEdit::TfrmEmpEdit(Mode mode, DataGrid *list, std::function<void(const QSt
         loadCurrentRow();
     }
     setTabOrder(m_code, m_name);
-}
-
-QWidget *TfrmEmpEdit::buildNavigator()
-{
-    auto *navigator = new QWidget(this);
-    navigator->setObjectName(QStringLiteral("DBNavigator1"));
-    auto *row = new QHBoxLayout(navigator);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(2);
-    const QList<QPair<QString, std::function<int(int, int)>>> moves{
-        {QStringLiteral("|<"), [](int, int) { return 0; }},
-        {QStringLiteral("<"), [](int current, int) { return std::max(0, current - 1); }},
-        {QStringLiteral(">"), [](int current, int count) { return std::min(count - 1, current + 1); }},
-        {QStringLiteral(">|"), [](int, int count) { return count - 1; }}};
-    const QStringList tips{QStringLiteral("首项"), QStringLiteral("前项"), QStringLiteral("后项"), QStringLiteral("末项")};
-    for (int i = 0; i < moves.size(); ++i) {
-        auto *button = new QToolButton(navigator);
-        button->setText(moves.at(i).first);
-        button->setToolTip(tips.at(i));
-        button->setObjectName(QStringLiteral("DBNavigator1_") + QString::number(i));
-        button->setFocusPolicy(Qt::NoFocus);
-        row->addWidget(button);
-        connect(button, &QToolButton::clicked, this, [this, move = moves.at(i).second] {
-            if (!m_list || m_list->rowCount() == 0)
-                return;
-            m_list->setCurrentRow(move(m_list->currentRow(), m_list->rowCount()));
-            loadCurrentRow();
-        });
-    }
-    return navigator;
 }
 
 void TfrmEmpEdit::loadCurrentRow()

@@ -44,7 +44,6 @@ protected:
 
 private:
     void loadCurrentRow();
-    QWidget *buildNavigator();
 
     Mode m_mode;
     DataGrid *m_list;

@@ -4,7 +4,6 @@
 #include "app/TdmData.h"
 #include "app/report/ReportService.h"
 #include "app/ui/DataGrid.h"
-#include "app/ui/ToolIcons.h"
 #include "masterdata/TfrmEmpEdit.h"
 
 #include <QBoxLayout>
@@ -53,11 +52,7 @@ TfrmEmpMan::TfrmEmpMan(QWidget *parent) : WorkWindow(employeeListSpec(), parent)
     m_choice->setEditable(true);
     m_choice->setMinimumWidth(150);
     m_choice->hide();
-    auto *run = new QToolButton(this);
-    run->setObjectName(QStringLiteral("SpeedButton1"));
-    run->setText(QStringLiteral("查询"));
-    run->setIcon(toolIcon(Tool::Query));
-    run->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QToolButton *run = makeQueryButton();
     m_includeLeft = new QCheckBox(QStringLiteral("包含已离职"), this);
     m_includeLeft->setObjectName(QStringLiteral("CheckBox2"));
 
@@ -74,7 +69,6 @@ TfrmEmpMan::TfrmEmpMan(QWidget *parent) : WorkWindow(employeeListSpec(), parent)
 
     grid()->setRowStyle(GridModel::retiredRows(QStringLiteral("F_Flag")));
     connect(m_type, &QComboBox::currentIndexChanged, this, &TfrmEmpMan::queryTypeChanged);
-    connect(run, &QToolButton::clicked, this, [this] { runQuery(); });
     connect(m_includeLeft, &QCheckBox::clicked, this, [this] { runQuery(); });
 }
 

@@ -3,6 +3,7 @@
 #include "app/TdmData.h"
 #include "app/ui/CurrencyEdit.h"
 #include "app/ui/DataGrid.h"
+#include "app/ui/RowNavigator.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -85,7 +86,7 @@ TfrmGoodEdit::TfrmGoodEdit(Mode mode, DataGrid *steps, std::function<void(const 
     m_continuous->setVisible(mode == Mode::Add);
     bottom->addWidget(m_continuous);
     if (mode == Mode::Change)
-        bottom->addWidget(buildNavigator());
+        bottom->addWidget(new RowNavigator(m_steps, [this] { loadCurrentRow(); }, this));
     bottom->addStretch();
     auto *ok = new QPushButton(QStringLiteral("确定"), this);
     ok->setObjectName(QStringLiteral("Button1"));
@@ -116,36 +117,6 @@ TfrmGoodEdit::TfrmGoodEdit(Mode mode, DataGrid *steps, std::function<void(const 
         m_code->setStyleSheet(QStringLiteral("background-color: rgb(163, 149, 242);"));
         loadCurrentRow();
     }
-}
-
-QWidget *TfrmGoodEdit::buildNavigator()
-{
-    auto *navigator = new QWidget(this);
-    navigator->setObjectName(QStringLiteral("DBNavigator1"));
-    auto *row = new QHBoxLayout(navigator);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(2);
-    const QList<std::function<int(int, int)>> moves{[](int, int) { return 0; },
-                                                    [](int current, int) { return std::max(0, current - 1); },
-                                                    [](int current, int count) { return std::min(count - 1, current + 1); },
-                                                    [](int, int count) { return count - 1; }};
-    const QStringList marks{QStringLiteral("|<"), QStringLiteral("<"), QStringLiteral(">"), QStringLiteral(">|")};
-    const QStringList tips{QStringLiteral("首项"), QStringLiteral("前项"), QStringLiteral("后项"), QStringLiteral("末项")};
-    for (int i = 0; i < moves.size(); ++i) {
-        auto *button = new QToolButton(navigator);
-        button->setObjectName(QStringLiteral("DBNavigator1_") + QString::number(i));
-        button->setText(marks.at(i));
-        button->setToolTip(tips.at(i));
-        button->setFocusPolicy(Qt::NoFocus);
-        row->addWidget(button);
-        connect(button, &QToolButton::clicked, this, [this, move = moves.at(i)] {
-            if (!m_steps || m_steps->rowCount() == 0)
-                return;
-            m_steps->setCurrentRow(move(m_steps->currentRow(), m_steps->rowCount()));
-            loadCurrentRow();
-        });
-    }
-    return navigator;
 }
 
 void TfrmGoodEdit::loadCurrentRow()

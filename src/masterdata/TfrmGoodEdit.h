@@ -39,7 +39,6 @@ protected:
 
 private:
     void loadCurrentRow();
-    QWidget *buildNavigator();
     void refillList(QComboBox *box);
 
     Mode m_mode;

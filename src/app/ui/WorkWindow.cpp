@@ -181,6 +181,17 @@ void WorkWindow::trigger(Tool tool)
     }
 }
 
+QToolButton *WorkWindow::makeQueryButton()
+{
+    auto *run = new QToolButton(this);
+    run->setObjectName(QStringLiteral("SpeedButton1"));
+    run->setText(QStringLiteral("查询"));
+    run->setIcon(toolIcon(Tool::Query));
+    run->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    connect(run, &QToolButton::clicked, this, [this] { runQuery(); });
+    return run;
+}
+
 QLabel *WorkWindow::statusPanel(int index) const { return m_panels.value(index); }
 
 void WorkWindow::setToolEnabled(Tool tool, bool enabled)

@@ -88,6 +88,8 @@ protected:
 
     // The row above the grid where a window puts its query boxes.
     QBoxLayout *queryBar() const { return m_queryBar; }
+    // The button beside the query boxes that runs the query (SpeedButton1).
+    QToolButton *makeQueryButton();
     // Enables a tool when present.
     void setToolEnabled(Tool tool, bool enabled);
     void updateRecordCount();
